@@ -7,6 +7,7 @@
 #include <fstream>
 #include <functional>
 
+#include "race_module.h"
 #include "race_reports.h"
 #include "report_fixture.h"
 
@@ -99,6 +100,28 @@ INSTANTIATE_TEST_SUITE_P(
       name = name.substr(0, name.find('.'));
       return name;
     });
+
+// The figures the fixture sets by hand are the ones the standings give, so
+// the golden files show a race that can really happen.
+TEST(FixtureRace, StatisticsAreThoseOfTheStandings) {
+  RaceState computed = FixtureRace();
+  ComputeStandings(computed);
+  RaceState fixture = FixtureRace();
+  for (int32_t i = 0; i < fixture.RacerCount; ++i) {
+    const TCar& want = fixture.Cars.Items[i];
+    const TCar& got = computed.Cars.Items[i];
+    EXPECT_EQ(got.AverageTime, want.AverageTime) << want.CarName;
+    EXPECT_EQ(got.CumulativeTime, want.CumulativeTime) << want.CarName;
+    EXPECT_EQ(got.AveragePoints, want.AveragePoints) << want.CarName;
+    EXPECT_EQ(got.Wins, want.Wins) << want.CarName;
+    EXPECT_EQ(got.Losses, want.Losses) << want.CarName;
+  }
+  ASSERT_EQ(computed.Leaders.Items.size(), fixture.Leaders.Items.size());
+  for (size_t k = 0; k < fixture.Leaders.Items.size(); ++k) {
+    EXPECT_EQ(computed.Leaders.Items[k].CarIndex, fixture.Leaders.Items[k].CarIndex);
+    EXPECT_EQ(computed.Leaders.Items[k].Score, fixture.Leaders.Items[k].Score);
+  }
+}
 
 }  // namespace
 }  // namespace velmora
