@@ -92,6 +92,30 @@ INSTANTIATE_TEST_SUITE_P(
                  "<TD ALIGN=CENTER BGCOLOR=\"#FF0000\">"}),
     [](const ::testing::TestParamInfo<CellCase>& info) { return std::string(info.param.name); });
 
+// A heat read from a file is unraced when its first lane has no time, even
+// if other lanes have one; the cell shows the time the heat holds. A heat
+// whose times were never filled shows 0.
+TEST(RaceResults, HeatTimeIsTheHeatsTimeEntryRacedOrNot) {
+  RaceState race = OneCarRace();
+  race.Cars.Items.push_back(testing::Car("Ben", "Comet", "8", -1));
+  race.RacerCount = 2;
+  race.Rounds[0].Heats[0] = testing::Heat({2, 1}, {Secs(0), Secs(34000)}, {}, false);
+  std::vector<std::string> cells =
+      FirstHeatCells(RaceResultsLines(race, RaceResultsOptions{}, "d"), 2);
+  ASSERT_EQ(cells.size(), 2u);
+  EXPECT_EQ(cells[0],
+            "<TD ALIGN=CENTER BGCOLOR=\"#FF0000\"><STRONG>Comet</STRONG> - "
+            "8<BR><STRONG>Ben</STRONG><BR>0s</TD>");
+  EXPECT_EQ(cells[1],
+            "<TD ALIGN=CENTER BGCOLOR=\"#00FF00\"><STRONG>Bolt</STRONG> - "
+            "7<BR><STRONG>Ann</STRONG><BR>3.4s</TD>");
+
+  race.Rounds[0].Heats[0].Times.clear();
+  cells = FirstHeatCells(RaceResultsLines(race, RaceResultsOptions{}, "d"), 2);
+  ASSERT_EQ(cells.size(), 2u);
+  EXPECT_NE(cells[1].find("<BR>0s</TD>"), std::string::npos) << cells[1];
+}
+
 // Two rounds of three heats, one lane each.
 RaceState TwoRoundsOfThree() {
   RaceState race = OneCarRace();

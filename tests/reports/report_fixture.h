@@ -1,8 +1,9 @@
 // A small race for the report tests: three lanes, four racers in two groups
-// (one outside every group), two rounds, an empty lane, unraced heats, and
+// (one outside every group), two rounds, empty lanes, unraced heats, and
 // names holding characters that HTML gives a meaning to. The statistics are
 // set by hand, as the standings would leave them, so the reports are tested
-// on their own.
+// on their own. tests/data/reports/derby.vsr holds the same race as a saved
+// race file.
 #pragma once
 
 #include <cstdlib>
@@ -64,10 +65,9 @@ inline RaceState FixtureRace() {
   THeats first;
   first.Heats = {
       Heat({1, 2, 3}, {Secs(31000), Secs(32500), Secs(33333)}, {1, 2, 3}, true),
-      // Lane 3 is empty; its time of 0 takes first place.
-      Heat({2, 3, 0}, {Secs(30000), Secs(35000), Secs(0)}, {2, 3, 1}, true),
-      // Read from a file: the first lane's 0 makes it unraced whatever follows.
-      Heat({3, 4, 1}, {Secs(0), Secs(34000), Secs(0)}, {}, false),
+      // Lane 3 is empty; the timer still reported a time for it.
+      Heat({2, 3, 0}, {Secs(30000), Secs(35000), Secs(99999)}, {1, 2, 3}, true),
+      Heat({3, 4, 1}, {Secs(0), Secs(0), Secs(0)}, {}, false),
       THeat{},
   };
   THeats second;
@@ -90,8 +90,8 @@ inline RaceState FixtureRace() {
   };
   race.RacerCount = 4;
   SetResults(race.Cars.Items[0], 30500, 61001, 15000, 30000, 1, 1);
-  SetResults(race.Cars.Items[1], 31245, 93735, 23333, 70000, 0, 3);
-  SetResults(race.Cars.Items[2], 34166, 68333, 30000, 60000, 0, 2);
+  SetResults(race.Cars.Items[1], 31245, 93735, 20000, 60000, 1, 2);
+  SetResults(race.Cars.Items[2], 34166, 68333, 25000, 50000, 0, 2);
   SetResults(race.Cars.Items[3], 29876, 29876, 10000, 10000, 1, 0);
   race.Leaders.Items = {
       {"Ember", Secs(29876), 3},
