@@ -41,29 +41,37 @@ QTableWidgetItem* NewCell(const QString& text) {
 }
 
 // Eats the mouse press that is still on its way when a message box was shown
-// while the focus moved: the click that moved the focus must not go on to
-// press a button or drag a selection after the message was closed.
+// while that press moved the focus: the click must not go on to press a
+// button or start a drag after the message was closed. Only that one press
+// is eaten; if none comes, the next round of the event loop disarms it.
 class PendingPressSwallower : public QObject {
  public:
   explicit PendingPressSwallower(QObject* parent) : QObject(parent) {
     qApp->installEventFilter(this);
-    // The press, if any, arrives before queued events are processed.
-    QMetaObject::invokeMethod(this, &QObject::deleteLater, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &PendingPressSwallower::Disarm, Qt::QueuedConnection);
   }
   ~PendingPressSwallower() override { qApp->removeEventFilter(this); }
 
  protected:
   bool eventFilter(QObject*, QEvent* event) override {
-    switch (event->type()) {
-      case QEvent::MouseButtonPress:
-      case QEvent::MouseButtonDblClick:
-      case QEvent::MouseButtonRelease:
-      case QEvent::MouseMove:
-        return true;
-      default:
-        return false;
+    if (!armed_)
+      return false;
+    if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick) {
+      return false;
     }
+    Disarm();
+    return true;
   }
+
+ private:
+  void Disarm() {
+    if (!armed_)
+      return;
+    armed_ = false;
+    qApp->removeEventFilter(this);
+    deleteLater();
+  }
+  bool armed_ = true;
 };
 
 }  // namespace
@@ -162,7 +170,10 @@ void TForm1::CreateControls() {
     const int x = k < 4 ? 8 : 112;
     const int y = 288 + 24 * (k % 4);
     const std::string labelName = "Label" + std::to_string(k + 3);
-    LaneLabels[k] = label(labelName.c_str(), QStringLiteral("Lane %1").arg(k + 1), x, y + 3);
+    LaneLabels[k] = label(labelName.c_str(), QStringLiteral("Lane %1").arg(k + 1), x, y);
+    // As tall as the edit beside it, with the text on the edit's middle.
+    LaneLabels[k]->resize(LaneLabels[k]->width(), 21);
+    LaneLabels[k]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     auto* edit = new QLineEdit(this);
     edit->setObjectName(QStringLiteral("Edit%1").arg(k + 3));
     edit->setGeometry(x + 40, y, 30, 21);
@@ -484,9 +495,9 @@ void TForm1::LoadSchedule_ButtonClick() {
       velmora::ReadHeatsmithSchedule(QFile::encodeName(name).toStdString());
   if (schedule.LaneCount < kMinLanes || schedule.LaneCount > kMaxLanes) {
     // One digit can say 0, 1 or 9, which the lane count cannot hold.
-    prompter_.Error(QStringLiteral("%1 holds %2 lanes; a schedule has 2 to 8 lanes.")
-                        .arg(name)
-                        .arg(schedule.LaneCount));
+    prompter_.Error(QStringLiteral("Invalid lane count %1 in %2: a schedule has 2 to 8 lanes.")
+                        .arg(schedule.LaneCount)
+                        .arg(name));
     return;
   }
   Edit2->setText(QString::number(schedule.LaneCount));

@@ -9,6 +9,8 @@ QString QtFileFilter(const QString& filter) {
   QStringList filters;
   for (qsizetype i = 0; i < parts.size(); i += 2) {
     const QString description = parts[i].trimmed();
+    if (description.isEmpty() && i + 1 >= parts.size())
+      continue;
     QString patterns = i + 1 < parts.size() ? parts[i + 1].trimmed() : QStringLiteral("*");
     patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
     if (description.isEmpty() && patterns.isEmpty())
