@@ -326,6 +326,12 @@ void TForm1::ApplyLaneCount(int count) {
   for (int column = 0; column < count; ++column) {
     StringGrid1->setHorizontalHeaderItem(column, new QTableWidgetItem(QString::number(column + 1)));
   }
+  // New columns join the highlight of the selected heat.
+  if (StringGrid1->rowCount() > 0 && count > before) {
+    StringGrid1->selectionModel()->select(
+        StringGrid1->model()->index(SelectedRow(), 0),
+        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  }
   for (int k = 0; k < kMaxLanes; ++k) {
     const bool shown = k < count;
     LaneLabels[k]->setVisible(shown);
