@@ -11,6 +11,8 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <unistd.h>
+
 #include <memory>
 
 #include "form1.h"
@@ -478,6 +480,20 @@ class HeatsmithWindowTest : public QObject {
     // The window goes on working.
     Click(Button("AddHeat_Button"));
     QCOMPARE(Grid()->rowCount(), 2);
+  }
+
+  void saveOverAReadOnlyFileShowsTheFileError() {
+    if (geteuid() == 0)
+      QSKIP("root may write any file");
+    WriteFile(Path("kept.vrs"), "LANES:2\r\n7,8\r\n");
+    QVERIFY(QFile::setPermissions(Path("kept.vrs"), QFileDevice::ReadOwner));
+    TypeSchedule(2, {"1,2"});
+    SaveAs(Path("kept.vrs"));
+    QCOMPARE(prompter_->Texts(Kind::Error).size(), 1);
+    QVERIFY(prompter_->Texts(Kind::Error)[0].contains(QStringLiteral("kept.vrs")));
+    QCOMPARE(FileBytes(Path("kept.vrs")), QByteArray("LANES:2\r\n7,8\r\n"));
+    QCOMPARE(QDir(folder_->path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList({"kept.vrs"}));
   }
 
   void loadingReplacesTheHeats() {
