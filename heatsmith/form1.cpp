@@ -91,6 +91,16 @@ TForm1::TForm1(velmora::Prompter& prompter, QWidget* parent)
   FormCreate();
 }
 
+TForm1::~TForm1() {
+  // The controls are destroyed after this part of the window, and losing the
+  // focus or a selection on the way must not run a handler any more.
+  for (QLineEdit* edit : LaneEdits)
+    edit->removeEventFilter(this);
+  const QList<QObject*> children = findChildren<QObject*>();
+  for (QObject* child : children)
+    QObject::disconnect(child, nullptr, this, nullptr);
+}
+
 template <typename Handler>
 void TForm1::Guarded(Handler&& handler) {
   velmora::RunGuarded(prompter_, std::forward<Handler>(handler));

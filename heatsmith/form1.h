@@ -34,6 +34,7 @@ class TForm1 : public QWidget {
   static constexpr int kMaxLanes = 8;
 
   explicit TForm1(velmora::Prompter& prompter, QWidget* parent = nullptr);
+  ~TForm1() override;
 
   int LaneCount() const;
   // Heat rows in the grid (the header row not counted).

@@ -338,6 +338,14 @@ class HeatsmithWindowTest : public QObject {
     QCOMPARE(Grid()->rowCount(), 2);
   }
 
+  void closingDiscardsTheGridWithoutAsking() {
+    Click(LaneEdit(1));
+    QTest::keyClicks(LaneEdit(1), QStringLiteral("x"));
+    form_->close();
+    form_.reset();
+    QCOMPARE(prompter_->Requests().size(), size_t(0));
+  }
+
   void selectingAHeatShowsItsEntries() {
     TypeSchedule(3, {"1,2,3", "4,5,6"});
     SelectHeat(0);
