@@ -1,5 +1,7 @@
 #include "schedule_import.h"
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -73,6 +75,11 @@ std::vector<std::string> ReadScheduleLines(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in)
     throw FileError("Cannot open file " + path + ": " + std::strerror(errno));
+  // A folder opens like a file and reads as nothing.
+  struct stat info {};
+  if (stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
+    throw FileError("Cannot open file " + path + ": " + std::strerror(EISDIR));
+  }
   std::ostringstream buffer;
   buffer << in.rdbuf();
   if (in.bad())

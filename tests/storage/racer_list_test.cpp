@@ -63,6 +63,7 @@ TEST(RacerList, OddBlocks) {
 TEST(RacerList, UnreadableListsAreRefused) {
   EXPECT_THROW(ParseRacerList({"RACER:1", "RACERNAME:Ann", "CARNAME:Bolt"}, "list.vrl"), FileError);
   EXPECT_THROW(ParseRacerList({"RACER:1", "RACERNAME:Ann"}, "list.vrl"), FileError);
+  EXPECT_THROW(LoadRacerList(VELMORA_TEST_DATA), FileError);  // a folder
   try {
     LoadRacerList("/no/such/list.vrl");
     FAIL() << "no error";

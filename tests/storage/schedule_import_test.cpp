@@ -86,6 +86,8 @@ TEST(ImportSchedule, AnUnreadableFileThrowsNamingIt) {
   } catch (const FileError& e) {
     EXPECT_NE(std::string(e.what()).find("/no/such/schedule.vrs"), std::string::npos);
   }
+  EXPECT_THROW(ImportSchedule(VELMORA_TEST_DATA, notifier), FileError);  // a folder
+  EXPECT_THROW(ReadScheduleLines(VELMORA_TEST_DATA), FileError);
   EXPECT_TRUE(notifier.messages.empty());
 }
 
