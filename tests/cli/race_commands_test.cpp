@@ -19,7 +19,7 @@ std::string ReadBytes(const std::string& path) {
 }
 
 std::string Data(const std::string& name) {
-  return std::string(VELMORA_TEST_DATA) + "/storage/" + name;
+  return std::string(VELMORA_TEST_DATA_DIR) + "/storage/" + name;
 }
 
 std::string Quoted(const std::string& text) {
@@ -46,7 +46,7 @@ class CliTest : public ::testing::Test {
   std::string File(const std::string& name) const { return dir_ + "/" + name; }
 
   CliRun Cli(const std::string& args) const {
-    std::string command = Quoted(VELMORA_CLI) + " " + args + " >" + Quoted(File("out.txt")) +
+    std::string command = Quoted(VELMORA_CLI_PATH) + " " + args + " >" + Quoted(File("out.txt")) +
                           " 2>" + Quoted(File("err.txt"));
     int raw = std::system(command.c_str());
     CliRun run;
