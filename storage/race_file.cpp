@@ -342,6 +342,8 @@ RaceState ParseRaceFile(const RaceState& previous, const std::vector<std::string
     race.Lanes.push_back(lane);
     view.LaneRows.emplace_back(lane.Name, ColorToText(lane.Color));
   }
+  if (race.Lanes.size() > 8)
+    reader.Refuse(n - 1, "a track has at most 8 lanes");
   race.LaneCount = static_cast<int32_t>(race.Lanes.size());
   view.LanesItem = race.LaneCount - 1;
   const size_t lanes = race.Lanes.size();
@@ -362,6 +364,8 @@ RaceState ParseRaceFile(const RaceState& previous, const std::vector<std::string
   std::vector<CarEntry> cars;
   for (; n < lines.size() && (Contains(lines[n], "ROUND") || Contains(lines[n], "HEAT")); ++n) {
     if (Contains(lines[n], "ROUND")) {
+      if (lanes == 0)
+        reader.Refuse(n, "a round on a track without lane lines");
       THeats round;
       round.Name = From(ValueOf(lines[n]), 1);
       round.Heats.resize(1);  // the spare heat
@@ -416,6 +420,14 @@ RaceState ParseRaceFile(const RaceState& previous, const std::vector<std::string
     n += 4;
   }
   race.RacerCount = static_cast<int32_t>(race.Cars.Items.size());
+  // A group index that names no group of the file is no group.
+  for (size_t i = 0; i < race.Cars.Items.size(); ++i) {
+    TCar& car = race.Cars.Items[i];
+    if (car.Group < -1 || car.Group >= static_cast<int32_t>(race.GroupNames.size())) {
+      car.Group = -1;
+      view.Racers[i].Group = -1;
+    }
+  }
 
   for (const CarEntry& entry : cars) {
     if (entry.car < 0 || entry.car > race.RacerCount) {

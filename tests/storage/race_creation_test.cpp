@@ -6,6 +6,7 @@
 #include "race_displays.h"
 #include "race_file.h"
 #include "race_generation.h"
+#include "race_invariants.h"
 #include "recording_notifier.h"
 #include "storage_test_util.h"
 
@@ -121,6 +122,7 @@ TEST(CreateRace, FourRacersOnFourLanes) {
   NoRaceDisplays displays;
   InitRaceDisplays(race, displays);
   EXPECT_EQ(race.Leaders.Items.size(), 4u);
+  EXPECT_EQ(CheckRaceInvariants(race), std::vector<std::string>{});
 }
 
 TEST(CreateRace, SettingsAreConverted) {
@@ -204,6 +206,9 @@ TEST(CreateRace, GroupRoundsHoldTheirMembersOnly) {
       EXPECT_TRUE(car == 0 || car == 2 || car == 4) << car;
     }
   }
+  NoRaceDisplays displays;
+  InitRaceDisplays(race, displays);
+  EXPECT_EQ(CheckRaceInvariants(race), std::vector<std::string>{});
 }
 
 TEST(CreateRace, FinalsMethodClearsNoFinals) {

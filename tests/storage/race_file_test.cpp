@@ -330,12 +330,28 @@ const OddFile kOddFiles[] = {
      [](auto& lines) {
        lines[36] = "GROUP:first";
        lines[42] = "GROUP:0";
+       lines.insert(lines.begin() + 24, "GROUP:Red");
      },
      nullptr,
-     [](const RaceState& race, const LoadedRaceView&) {
+     [](const RaceState& race, const LoadedRaceView& view) {
        EXPECT_EQ(race.Cars.Items[0].Group, -1);
        EXPECT_EQ(race.Cars.Items[1].Group, 0);
+       EXPECT_EQ(view.Racers[1].Group, 0);
      }},
+    {"GroupBeyondTheGroups", [](auto& lines) { lines[42] = "GROUP:3"; }, nullptr,
+     [](const RaceState& race, const LoadedRaceView& view) {
+       EXPECT_EQ(race.Cars.Items[1].Group, -1);
+       EXPECT_EQ(view.Racers[1].Group, -1);
+     }},
+    {"NineLanes",
+     [](auto& lines) {
+       for (int i = 2; i < 9; ++i) {
+         lines.insert(lines.begin() + 22 + i, "LANE:" + std::to_string(i) + ":FFFFFF:x");
+       }
+     },
+     "line 31: a track has at most 8 lanes", nullptr},
+    {"RoundsWithoutLanes", [](auto& lines) { lines.erase(lines.begin() + 22, lines.begin() + 24); },
+     "line 23: a round on a track without lane lines", nullptr},
     {"RaceTypeImported", [](auto& lines) { lines[0] = "RACETYPE:Imported"; }, nullptr,
      [](const RaceState& race, const LoadedRaceView& view) {
        EXPECT_EQ(race.RaceType, RaceType::Imported);
