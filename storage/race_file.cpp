@@ -445,8 +445,14 @@ RaceState ParseRaceFile(const RaceState& previous, const std::vector<std::string
 
 LoadedRaceView LoadRace(RaceState& race, const std::string& path, RaceRandom& random,
                         Notifier& notifier, RaceDisplays& displays) {
+  return LoadRaceLines(race, ReadLines(path), path, random, notifier, displays);
+}
+
+LoadedRaceView LoadRaceLines(RaceState& race, const std::vector<std::string>& lines,
+                             const std::string& path, RaceRandom& random, Notifier& notifier,
+                             RaceDisplays& displays) {
   LoadedRaceView view;
-  RaceState loaded = ParseRaceFile(race, ReadLines(path), path, view);
+  RaceState loaded = ParseRaceFile(race, lines, path, view);
   race = std::move(loaded);
 
   InitRaceDisplays(race, displays);

@@ -81,6 +81,11 @@ struct LoadedRaceView {
 LoadedRaceView LoadRace(RaceState& race, const std::string& path, RaceRandom& random,
                         Notifier& notifier, RaceDisplays& displays);
 
+// LoadRace on lines already read; `path` names the file in messages.
+LoadedRaceView LoadRaceLines(RaceState& race, const std::vector<std::string>& lines,
+                             const std::string& path, RaceRandom& random, Notifier& notifier,
+                             RaceDisplays& displays);
+
 // The parsing part of LoadRace: the race the lines describe, read over a copy
 // of `previous` (header items whose line lacks its key keep their values).
 // Throws FileError as LoadRace does.
