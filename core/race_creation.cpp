@@ -127,7 +127,7 @@ CreateRaceResult CreateRace(RaceState& race, const RaceSetup& setup, RaceRandom&
   }
   const int32_t laneCount = setup.LanesItem + 1;
 
-  // Steps 1 to 3: confirmation and the racer count.
+  // The user may decline replacing a race; the racer count is checked either way.
   bool proceed = true;
   if (race.RoundCount > 0 && !notifier.Ask(kConfirmReplace))
     proceed = false;
@@ -154,14 +154,14 @@ CreateRaceResult CreateRace(RaceState& race, const RaceSetup& setup, RaceRandom&
   // The new race is built apart and replaces the old one at the end.
   RaceState next = race;
 
-  // Steps 4 and 5.
+  // Track and options.
   if (setup.CheckedPort)
     next.TimerPort = *setup.CheckedPort;
   next.LaneCount = laneCount;
   next.RoundCount = 1;
   next.IgnoreWorst = setup.IgnoreWorst;
 
-  // Step 6. Without groups no names of an earlier race are kept: they would
+  // Groups. Without groups no names of an earlier race are kept: they would
   // make this race fail its group size checks.
   if (setup.UseGroups) {
     SetGroupsMethod(next, MethodOfItem(setup.GroupsMethodItem, next.GroupsMethod));
@@ -171,7 +171,7 @@ CreateRaceResult CreateRace(RaceState& race, const RaceSetup& setup, RaceRandom&
     next.GroupNames.clear();
   }
 
-  // Step 7.
+  // Timer, lanes, customize and hardware pages.
   if (setup.TimerItem >= 0 && setup.TimerItem <= 4) {
     next.TimerKind = TimerKindFromItem(setup.TimerItem);
     next.TimerType = TimerTypeText(next.TimerKind);
@@ -203,7 +203,7 @@ CreateRaceResult CreateRace(RaceState& race, const RaceSetup& setup, RaceRandom&
   next.SolenoidPin = setup.SolenoidPinItem + 2;
   next.SolenoidDuration = (setup.SolenoidDurationItem + 1) * 250;
 
-  // Steps 8 and 9: the racers and the spare car from the prepared row.
+  // The racers, and the spare car from the prepared row below them.
   next.Cars.Items.clear();
   next.RacerCount = static_cast<int32_t>(setup.RacerRows.size());
   for (const RacerRow& row : setup.RacerRows) {
@@ -211,11 +211,10 @@ CreateRaceResult CreateRace(RaceState& race, const RaceSetup& setup, RaceRandom&
   }
   next.Cars.Items.push_back(CarFromRow(setup.NextRacerRow, setup.UseGroups, setup.GroupRows));
 
-  // Steps 10 and 11.
   next.Runs = setup.RunsPosition;
   next.Rounds.assign(1, THeats());
 
-  // Step 12: the schedule.
+  // The schedule: generated for the whole field or per group, or imported.
   if (setup.GenerateSchedule) {
     switch (generator) {
       case Generator::LaneRotation:
@@ -258,7 +257,7 @@ CreateRaceResult CreateRace(RaceState& race, const RaceSetup& setup, RaceRandom&
       round.Heats.resize(1);  // every round ends with its spare heat
   }
 
-  // Step 13.
+  // Scoring.
   switch (setup.ScoringItem) {
     case 1:
       next.ScoringType = ScoringType::Points;
@@ -272,13 +271,13 @@ CreateRaceResult CreateRace(RaceState& race, const RaceSetup& setup, RaceRandom&
   }
   result.ScoreCaption = ScoreCaptionOf(next.ScoringType);
 
-  // Step 14: the wizard closes from here on.
+  // The wizard closes from here on.
   next.CurrentHeat = 1;
   next.CurrentRound = 1;
   next.TotalHeats = next.Rounds.empty() ? 0 : HeatCount(next.Rounds[0]);
   result.CloseWizard = true;
 
-  // Step 15: every group too small for its generator is told and empties the race.
+  // Every group too small for its generator is told and empties the race.
   if (next.RacerCount > 1 &&
       (next.RaceType == RaceType::LaneRotation || next.RaceType == RaceType::Stearns)) {
     for (size_t g = 0; g < next.GroupNames.size(); ++g) {
