@@ -51,6 +51,11 @@ std::vector<std::string> ReadLines(const std::string& path) {
   if (!in) {
     throw FileError("Cannot open file " + path + ": " + std::strerror(errno));
   }
+  // A folder opens like a file and reads as nothing.
+  struct stat info {};
+  if (stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
+    throw FileError("Cannot open file " + path + ": " + std::strerror(EISDIR));
+  }
   std::ostringstream buffer;
   buffer << in.rdbuf();
   if (in.bad())
