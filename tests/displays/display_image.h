@@ -20,7 +20,9 @@ inline QImage Render(QWidget& widget) {
   return image;
 }
 
-inline QColor At(const QImage& image, int x, int y) { return image.pixelColor(x, y); }
+inline QColor At(const QImage& image, int x, int y) {
+  return image.pixelColor(x, y);
+}
 
 // Pixels of exactly `color` inside `area`.
 inline int CountColor(const QImage& image, const QRect& area, const QColor& color) {

@@ -79,7 +79,9 @@ class DisplayTextTest : public QObject {
   }
 
   void firstCharactersKeepsSurrogatePairs() {
-    const QString text = QString::fromUtf8("a\xf0\x9f\x8f\x81" "bc");  // a, chequered flag, b, c
+    const QString text = QString::fromUtf8(
+        "a\xf0\x9f\x8f\x81"
+        "bc");  // a, chequered flag, b, c
     QCOMPARE(FirstCharacters(text, 2), QString::fromUtf8("a\xf0\x9f\x8f\x81"));
     QCOMPARE(FirstCharacters(text, 0), QString());
     QCOMPARE(FirstCharacters(text, -3), QString());
@@ -99,8 +101,8 @@ class DisplayTextTest : public QObject {
     QTest::newRow("down to seven") << "abcdefghij" << 70 << 12 << 7 << "abcdefghij" << false;
     // 69 / 3 = 23 characters: the whole text and "...", wider than the room.
     QTest::newRow("cut at six") << "abcdefghij" << 69 << 12 << 6 << "abcdefghij..." << true;
-    QTest::newRow("cut to W/3 characters") << QString(60, 'x') << 100 << 12 << 6
-                                           << QString(33, 'x') + "..." << true;
+    QTest::newRow("cut to W/3 characters")
+        << QString(60, 'x') << 100 << 12 << 6 << QString(33, 'x') + "..." << true;
     QTest::newRow("empty") << "" << 10 << 12 << 12 << "" << false;
     QTest::newRow("no room") << "abc" << 0 << 12 << 6 << "..." << true;
     QTest::newRow("negative room") << "abc" << -5 << 12 << 6 << "..." << true;

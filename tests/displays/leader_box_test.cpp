@@ -104,7 +104,8 @@ class LeaderBoxTest : public QObject {
       const QRect row(11, y - 4, 203, 20);
       QCOMPARE(InkBounds(image, QRect(11, y - 4, 125, 20), kYellow),
                ExpectedInk(23, y, QStringLiteral("Car %1").arg(i + 1), 10, kYellow));
-      const QString score = QString::fromStdString(CurrencyToText(Currency::FromRaw(30000 + 1000 * i)));
+      const QString score =
+          QString::fromStdString(CurrencyToText(Currency::FromRaw(30000 + 1000 * i)));
       QCOMPARE(InkBounds(image, QRect(137, y - 4, 77, 20), kYellow),
                ExpectedInk(140, y, score, 10, kYellow));
       QVERIFY(row.contains(InkBounds(image, row, kYellow)));

@@ -51,7 +51,8 @@ class OnDeckGridTest : public QObject {
     QCOMPARE(At(image, 11, 11), kWhite);
     QCOMPARE(At(image, 213, 188), kWhite);
     QCOMPARE(InkBounds(image, image.rect(), kRed), ExpectedInk(70, 10, "On Deck", 20, kRed));
-    QCOMPARE(InkBounds(image, QRect(11, 36, 90, 30), kBlue), ExpectedInk(20, 40, "Lane", 16, kBlue));
+    QCOMPARE(InkBounds(image, QRect(11, 36, 90, 30), kBlue),
+             ExpectedInk(20, 40, "Lane", 16, kBlue));
     QCOMPARE(InkBounds(image, QRect(105, 36, 109, 30), kBlue),
              ExpectedInk(110, 40, "Name", 16, kBlue));
     // No lanes: nothing black inside the white area below the headings.

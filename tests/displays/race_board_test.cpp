@@ -19,7 +19,9 @@ namespace {
 constexpr int32_t kLaneColors[] = {0x0000E0, 0x00C000, 0xE06000, 0x00A0F0,
                                    0xF000F0, 0x60F0F0, 0x2080A0, 0xA0A0F0};
 
-QColor LaneQColor(int i) { return LaneColor(kLaneColors[i]); }
+QColor LaneQColor(int i) {
+  return LaneColor(kLaneColors[i]);
+}
 
 void FillBoard(TRaceBoard& board, int lanes) {
   board.SetLaneCount(lanes);
@@ -42,7 +44,9 @@ QRect ExpectedInk(int x, int y, const QString& text, int points, const QColor& c
   return InkBounds(WithText(blank, x, y, text, points, color), blank.rect(), color);
 }
 
-int RowBase(int lane) { return 90 + 35 * lane; }
+int RowBase(int lane) {
+  return 90 + 35 * lane;
+}
 
 }  // namespace
 
@@ -206,8 +210,8 @@ class RaceBoardTest : public QObject {
     QFETCH(int, widthOver);
     QFETCH(int, points);
     QFETCH(int, kept);
-    const QString text = widthOver < 0 ? QString(60, QLatin1Char('M'))
-                                       : TextOfWidth(maxWidth + widthOver, 12);
+    const QString text =
+        widthOver < 0 ? QString(60, QLatin1Char('M')) : TextOfWidth(maxWidth + widthOver, 12);
     QVERIFY2(!text.isEmpty(), "no text of the wanted width found");
     if (points == 11) {
       QVERIFY(TextWidth(text, 11) <= maxWidth);
@@ -228,14 +232,22 @@ class RaceBoardTest : public QObject {
     QTest::addColumn<int>("place");
     QTest::addColumn<QString>("timeText");  // empty: neither time nor place drawn
     QTest::addColumn<QString>("placeText");
-    QTest::newRow("no time yet") << qint64(0) << 1 << "" << "";
-    QTest::newRow("negative time") << qint64(-32145) << 1 << "" << "";
-    QTest::newRow("smallest time") << qint64(1) << 1 << "0.0001" << "1st";
-    QTest::newRow("four decimals") << qint64(32145) << 2 << "3.2145" << "2nd";
-    QTest::newRow("two decimals") << qint64(32500) << 3 << "3.25" << "3rd";
-    QTest::newRow("whole seconds") << qint64(30000) << 4 << "3" << "4th";
-    QTest::newRow("eighth") << qint64(41234) << 8 << "4.1234" << "8th";
-    QTest::newRow("place 0 with a time") << qint64(30000) << 0 << "3" << "0th";
+    QTest::newRow("no time yet") << qint64(0) << 1 << ""
+                                 << "";
+    QTest::newRow("negative time") << qint64(-32145) << 1 << ""
+                                   << "";
+    QTest::newRow("smallest time") << qint64(1) << 1 << "0.0001"
+                                   << "1st";
+    QTest::newRow("four decimals") << qint64(32145) << 2 << "3.2145"
+                                   << "2nd";
+    QTest::newRow("two decimals") << qint64(32500) << 3 << "3.25"
+                                  << "3rd";
+    QTest::newRow("whole seconds") << qint64(30000) << 4 << "3"
+                                   << "4th";
+    QTest::newRow("eighth") << qint64(41234) << 8 << "4.1234"
+                            << "8th";
+    QTest::newRow("place 0 with a time") << qint64(30000) << 0 << "3"
+                                         << "0th";
   }
   void timeAndPlace() {
     QFETCH(qint64, raw);
@@ -251,8 +263,8 @@ class RaceBoardTest : public QObject {
     QImage expected = untimed;
     if (!timeText.isEmpty()) {
       const int t = 96 + 35;
-      expected = WithText(WithText(untimed, 430, t, timeText, 12, kWhite), 505, t, placeText, 12,
-                          kWhite);
+      expected =
+          WithText(WithText(untimed, 430, t, timeText, 12, kWhite), 505, t, placeText, 12, kWhite);
     }
     QCOMPARE(Render(board), expected);
   }

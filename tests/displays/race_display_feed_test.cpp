@@ -44,8 +44,8 @@ RaceState MakeRace() {
                      Car("Dart", "Di", "14"), TCar{}};
   race.RacerCount = 4;
   THeats first;
-  first.Heats = {Heat({1, 2, 3}, {32145, 0, 30000}, {1, 3, 2}), Heat({4, 0, 3}),
-                 Heat({2, 3, 1}), THeat{}};
+  first.Heats = {Heat({1, 2, 3}, {32145, 0, 30000}, {1, 3, 2}), Heat({4, 0, 3}), Heat({2, 3, 1}),
+                 THeat{}};
   THeats second;
   second.Name = "Tie Breakers";
   second.Heats = {THeat{}};
@@ -53,7 +53,8 @@ RaceState MakeRace() {
   third.Heats = {Heat({2, 99}, {25000}, {1, 2}), Heat({5, 1}), THeat{}};
   race.Rounds = {first, second, third};
   race.RoundCount = 3;
-  race.Leaders.Items = {{"Comet", Currency::FromRaw(32145), 0}, {"Cy", Currency::FromRaw(30000), 2}};
+  race.Leaders.Items = {{"Comet", Currency::FromRaw(32145), 0},
+                        {"Cy", Currency::FromRaw(30000), 2}};
   return race;
 }
 
@@ -116,8 +117,7 @@ class RaceDisplayFeedTest : public QObject {
     QTest::addColumn<QStringList>("board");
     QTest::addColumn<QStringList>("onDeck");
     QTest::newRow("raced heat, next has an empty lane and a car without a name")
-        << 1 << 1 << 3
-        << QStringList{"Comet/Ann/11/3.2145/1", "Bolt/Ben/12/0/0", "/Cy/13/3/2"}
+        << 1 << 1 << 3 << QStringList{"Comet/Ann/11/3.2145/1", "Bolt/Ben/12/0/0", "/Cy/13/3/2"}
         << QStringList{"Dart", "<none>", "<Racer 3>"};
     QTest::newRow("unraced heat with an empty lane")
         << 1 << 2 << 3 << QStringList{"Dart/Di/14/0/0", kNone, "/Cy/13/0/0"}
@@ -125,20 +125,17 @@ class RaceDisplayFeedTest : public QObject {
     QTest::newRow("last heat of the round: nothing on deck")
         << 1 << 3 << 3 << QStringList{"Bolt/Ben/12/0/0", "/Cy/13/0/0", "Comet/Ann/11/0/0"}
         << QStringList{"<none>", "<none>", "<none>"};
-    QTest::newRow("round of only the spare heat")
-        << 2 << 1 << 1 << QStringList{kNone, kNone, kNone}
-        << QStringList{"<none>", "<none>", "<none>"};
+    QTest::newRow("round of only the spare heat") << 2 << 1 << 1 << QStringList{kNone, kNone, kNone}
+                                                  << QStringList{"<none>", "<none>", "<none>"};
     QTest::newRow("short lists and a position that is not a racer")
         << 3 << 1 << 2 << QStringList{"Bolt/Ben/12/2.5/1", kNone, kNone}
         << QStringList{"<none>", "Comet", "<none>"};
-    QTest::newRow("round beyond the race")
-        << 4 << 1 << 2 << QStringList{kNone, kNone, kNone}
-        << QStringList{"<none>", "<none>", "<none>"};
+    QTest::newRow("round beyond the race") << 4 << 1 << 2 << QStringList{kNone, kNone, kNone}
+                                           << QStringList{"<none>", "<none>", "<none>"};
     QTest::newRow("no race yet") << 0 << 0 << 0 << QStringList{kNone, kNone, kNone}
                                  << QStringList{"<none>", "<none>", "<none>"};
-    QTest::newRow("heat beyond the round")
-        << 1 << 9 << 12 << QStringList{kNone, kNone, kNone}
-        << QStringList{"<none>", "<none>", "<none>"};
+    QTest::newRow("heat beyond the round") << 1 << 9 << 12 << QStringList{kNone, kNone, kNone}
+                                           << QStringList{"<none>", "<none>", "<none>"};
   }
   void heat() {
     QFETCH(int, round);
