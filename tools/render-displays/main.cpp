@@ -18,7 +18,9 @@
 #include "race_display_feed.h"
 
 #ifdef VELMORA_HAVE_STORAGE
+#include "race_displays.h"
 #include "race_file.h"
+#include "race_random.h"
 #endif
 
 namespace {
@@ -64,6 +66,20 @@ QImage MainWindowPicture(const RaceState& race, TRaceBoard& board, TOnDeckGrid& 
   return image;
 }
 
+#ifdef VELMORA_HAVE_STORAGE
+// Messages of the load (a tie list, for example) go to standard error.
+class PrintingNotifier : public Notifier {
+ public:
+  void Inform(const std::string& text) override {
+    std::fprintf(stderr, "message: %s\n", text.c_str());
+  }
+  bool Ask(const std::string& text) override {
+    std::fprintf(stderr, "question: %s\n", text.c_str());
+    return true;
+  }
+};
+#endif
+
 bool Save(const QImage& image, const QDir& dir, const QString& name) {
   const QString path = dir.filePath(name);
   if (!image.save(path, "PNG")) {
@@ -103,10 +119,16 @@ int main(int argc, char** argv) {
   }
 
   RaceState race;
+  std::string scoreCaption;
   try {
     if (parser.isSet(raceOption)) {
 #ifdef VELMORA_HAVE_STORAGE
-      race = LoadRaceForDisplay(parser.value(raceOption).toStdString());
+      RaceRandom random;
+      PrintingNotifier notifier;
+      NoRaceDisplays noDisplays;
+      const LoadedRaceView view =
+          LoadRace(race, parser.value(raceOption).toStdString(), random, notifier, noDisplays);
+      scoreCaption = view.ScoreCaption.value_or("");
 #else
       return Fail(1, "this build cannot read race files");
 #endif
@@ -161,7 +183,7 @@ int main(int argc, char** argv) {
   TRaceBoard board;
   TOnDeckGrid grid;
   TLeaderBox box;
-  box.SetScoreType(ScoreTypeCaption(race.ScoringType));
+  box.SetScoreType(scoreCaption.empty() ? ScoreTypeCaption(race.ScoringType) : scoreCaption);
   ShowRaceLanes(race, board, grid);
   ShowRaceHeat(race, board, grid, box);
 
