@@ -89,6 +89,42 @@ class RenderDisplaysTest : public QObject {
       QVERIFY(QDir(dir.path()).isEmpty());
     }
   }
+
+#ifdef RACE_FIXTURES
+  // A saved race: heat 1 is timed, heat 2 is not and has an empty lane.
+  void showsASavedRace() {
+    const QString race = QStringLiteral(RACE_FIXTURES "/three-lanes.vsr");
+    QTemporaryDir timed;
+    QTemporaryDir untimed;
+    QCOMPARE(RenderDisplays({"--race", race, "--heat", "1", "--out", timed.path()}).status, 0);
+    QCOMPARE(RenderDisplays({"--race", race, "--heat", "2", "--out", untimed.path()}).status, 0);
+    const QImage timedBoard(timed.filePath("race-board.png"));
+    const QImage untimedBoard(untimed.filePath("race-board.png"));
+    QCOMPARE(timedBoard.size(), QSize(550, 400));
+    // Times and places are drawn in the last two columns only for the timed heat.
+    const auto whiteIn = [](const QImage& image, const QRect& area) {
+      int count = 0;
+      for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+          count += image.pixelColor(x, y) == QColor(255, 255, 255) ? 1 : 0;
+        }
+      }
+      return count;
+    };
+    const QRect times(420, 85, 115, 100);
+    QVERIFY(whiteIn(timedBoard, times) > 0);
+    QCOMPARE(whiteIn(untimedBoard, times), 0);
+  }
+
+  void refusesAMissingRaceFile() {
+    QTemporaryDir dir;
+    const Run run = RenderDisplays({"--race", dir.filePath("none.vsr"), "--out", dir.path()});
+    QCOMPARE(run.status, 1);
+    QVERIFY2(run.errors.contains("error: ") && run.errors.contains("none.vsr"),
+             qPrintable(run.errors));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
+  }
+#endif
 };
 
 QTEST_GUILESS_MAIN(RenderDisplaysTest)
