@@ -10,7 +10,8 @@ std::vector<std::string> LineAssembler::Append(std::string_view bytes) {
   std::size_t from = scanned_ > 0 ? scanned_ - 1 : 0;
   while (true) {
     std::size_t cr = buffer_.find("\r\n", from);
-    if (cr == std::string::npos) break;
+    if (cr == std::string::npos)
+      break;
     lines.emplace_back(buffer_, start, cr + 2 - start);
     start = cr + 2;
     from = start;

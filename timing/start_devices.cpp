@@ -3,7 +3,8 @@
 namespace velmora {
 
 uint8_t PinMask(int32_t pin) {
-  if (pin < 2 || pin > 9) return 0;
+  if (pin < 2 || pin > 9)
+    return 0;
   return static_cast<uint8_t>(1u << (pin - 2));
 }
 
@@ -11,7 +12,8 @@ void WritePortAndWait(PortOutput& port, Clock& clock, int32_t address, uint8_t v
                       int32_t duration) {
   port.PortOut(static_cast<uint16_t>(address), value);
   const uint32_t start = clock.Milliseconds();
-  if (duration <= 0) return;
+  if (duration <= 0)
+    return;
   const auto wanted = static_cast<uint32_t>(duration);
   // Unsigned subtraction measures the full duration across a counter wrap.
   while (static_cast<uint32_t>(clock.Milliseconds() - start) < wanted) {

@@ -15,7 +15,8 @@ constexpr int kMaxLanes = 8;
 
 // The n characters at a 1-based position, fewer at the end of the line.
 std::string Take(const std::string& line, std::size_t position, std::size_t n) {
-  if (position < 1 || position > line.size()) return {};
+  if (position < 1 || position > line.size())
+    return {};
   return line.substr(position - 1, n);
 }
 
@@ -36,24 +37,30 @@ int64_t WholeNumberOrZero(const std::string& text) {
   const char* last = first + text.size();
   if (first != last && *first == '+') {
     ++first;
-    if (first != last && *first == '-') return 0;
+    if (first != last && *first == '-')
+      return 0;
   }
   int64_t value = 0;
   auto [ptr, ec] = std::from_chars(first, last, value);
-  if (first == last || ec != std::errc() || ptr != last) return 0;
+  if (first == last || ec != std::errc() || ptr != last)
+    return 0;
   return value;
 }
 
 // The lane a digit names, or -1 when it is not a lane of this race.
 int LaneIndexOfDigit(const std::string& line, std::size_t position, int laneCount) {
-  if (position < 1 || position > line.size()) return -1;
+  if (position < 1 || position > line.size())
+    return -1;
   char c = line[position - 1];
-  if (c < '1' || c > '9') return -1;
+  if (c < '1' || c > '9')
+    return -1;
   int lane = c - '0';
   return lane <= laneCount ? lane - 1 : -1;
 }
 
-Currency TimeOf(const std::string& text) { return TextToCurrency(text, Currency()); }
+Currency TimeOf(const std::string& text) {
+  return TextToCurrency(text, Currency());
+}
 
 TimerLineEffect Record(RaceState& race, RaceRandom& random, Notifier& notifier) {
   // A copy: recording must not depend on the buffer it reads from.
@@ -90,13 +97,16 @@ TimerLineEffect ParseJudgeLine(RaceState& race, const std::string& line, RaceRan
   }
   if (StartsWith(line, "Lane")) {
     int lane = LaneIndexOfDigit(line, 6, race.LaneCount);
-    if (lane < 0) return TimerLineEffect::kIgnored;
+    if (lane < 0)
+      return TimerLineEffect::kIgnored;
     std::size_t start = 6;  // 0-based index of position 7
-    while (start < line.size() && (line[start] == ' ' || line[start] == '\t')) ++start;
+    while (start < line.size() && (line[start] == ' ' || line[start] == '\t'))
+      ++start;
     race.LaneTimes[lane] = TimeOf(start < line.size() ? line.substr(start, 6) : std::string());
     return TimerLineEffect::kLaneTimeSet;
   }
-  if (StartsWith(line, "Race Over")) return Record(race, random, notifier);
+  if (StartsWith(line, "Race Over"))
+    return Record(race, random, notifier);
   return TimerLineEffect::kIgnored;
 }
 
@@ -106,7 +116,8 @@ TimerLineEffect ParseFieldLine(RaceState& race, const std::string& line, RaceRan
   for (int i = 0; i < race.LaneCount; ++i) {
     std::size_t s = 1 + 11 * static_cast<std::size_t>(i);
     int lane = LaneIndexOfDigit(line, s, race.LaneCount);
-    if (lane < 0) continue;
+    if (lane < 0)
+      continue;
     race.LaneTimes[lane] = TimeOf(Take(line, s + 2, 6));
   }
   return Record(race, random, notifier);
@@ -116,7 +127,8 @@ TimerLineEffect ParseFieldLine(RaceState& race, const std::string& line, RaceRan
 
 TimerLineEffect ParseTimerLine(RaceState& race, const std::string& line, RaceRandom& random,
                                Notifier& notifier) {
-  if (race.LaneCount < 1 || race.LaneCount > kMaxLanes) return TimerLineEffect::kIgnored;
+  if (race.LaneCount < 1 || race.LaneCount > kMaxLanes)
+    return TimerLineEffect::kIgnored;
   race.LaneTimes.resize(static_cast<std::size_t>(race.LaneCount));
   switch (race.TimerKind) {
     case TimerKind::MicroWizard:
@@ -148,14 +160,16 @@ constexpr std::array<std::pair<TimerKind, const char*>, 5> kListNames = {{
 
 std::optional<TimerKind> TimerKindFromListName(const std::string& name) {
   for (const auto& [kind, text] : kListNames) {
-    if (name == text) return kind;
+    if (name == text)
+      return kind;
   }
   return std::nullopt;
 }
 
 std::string TimerListName(TimerKind kind) {
   for (const auto& [k, text] : kListNames) {
-    if (k == kind) return text;
+    if (k == kind)
+      return text;
   }
   return "No Timer";
 }

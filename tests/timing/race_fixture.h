@@ -22,7 +22,8 @@ inline RaceState MakeTimedRace(TimerKind kind, int lanes, int heats = 2) {
     race.Cars.Items.push_back(car);
   }
   race.Cars.Items.back() = TCar{};
-  for (int l = 0; l < lanes; ++l) race.Lanes.push_back({"Lane " + std::to_string(l + 1), 0});
+  for (int l = 0; l < lanes; ++l)
+    race.Lanes.push_back({"Lane " + std::to_string(l + 1), 0});
   THeats round;
   for (int h = 0; h < heats; ++h) {
     THeat heat;

@@ -84,8 +84,10 @@ RaceState DeviceRace() {
 }
 
 TEST(PinMask, DataPinsAreBitsZeroToSeven) {
-  for (int pin = 2; pin <= 9; ++pin) EXPECT_EQ(PinMask(pin), 1u << (pin - 2)) << pin;
-  for (int pin : {-1, 0, 1, 10, 15, 25, 258, INT32_MIN, INT32_MAX}) EXPECT_EQ(PinMask(pin), 0) << pin;
+  for (int pin = 2; pin <= 9; ++pin)
+    EXPECT_EQ(PinMask(pin), 1u << (pin - 2)) << pin;
+  for (int pin : {-1, 0, 1, 10, 15, 25, 258, INT32_MIN, INT32_MAX})
+    EXPECT_EQ(PinMask(pin), 0) << pin;
 }
 
 TEST(StartSequence, LightTreeAloneLeavesGreenOn) {
@@ -106,9 +108,9 @@ TEST(StartSequence, SolenoidAfterGreenTurnsGreenOff) {
   FakeClock clock(0, 7);  // a coarse clock still waits at least the duration
   RecordingPort port(clock);
   RunStartSequence(race, port, clock);
-  ExpectSequence(port, clock,
-                 {{632, 2, 750}, {632, 4, 750}, {632, 8, 750}, {632, 16, 750}, {632, 32, 750},
-                  {632, 1, 500}});
+  ExpectSequence(
+      port, clock,
+      {{632, 2, 750}, {632, 4, 750}, {632, 8, 750}, {632, 16, 750}, {632, 32, 750}, {632, 1, 500}});
 }
 
 TEST(StartSequence, SolenoidOnlyAndNothingEnabled) {
@@ -140,9 +142,9 @@ TEST(StartSequence, PinOutsideTheDataPinsWritesZeroAndStillWaits) {
   FakeClock clock(0);
   RecordingPort port(clock);
   RunStartSequence(race, port, clock);
-  ExpectSequence(port, clock,
-                 {{888, 0, 250}, {888, 0, 250}, {888, 0, 250}, {888, 0, 250}, {888, 128, 250},
-                  {888, 0, 500}});
+  ExpectSequence(
+      port, clock,
+      {{888, 0, 250}, {888, 0, 250}, {888, 0, 250}, {888, 0, 250}, {888, 128, 250}, {888, 0, 500}});
 }
 
 TEST(WritePortAndWait, MeasuresTheFullDurationAcrossACounterWrap) {
