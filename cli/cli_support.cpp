@@ -22,7 +22,8 @@ CommandRegistration::CommandRegistration(const char* name, CommandSetup setup) {
 
 std::vector<RegisteredCommand> RegisteredCommands() {
   std::vector<RegisteredCommand> out;
-  for (const auto& [name, setup] : Registry()) out.push_back({name, setup});
+  for (const auto& [name, setup] : Registry())
+    out.push_back({name, setup});
   return out;
 }
 
@@ -50,16 +51,20 @@ bool PrintingNotifier::Ask(const std::string& text) {
   return true;
 }
 
-void PrintError(const std::string& text) { std::cerr << "error: " << OneLine(text) << '\n'; }
+void PrintError(const std::string& text) {
+  std::cerr << "error: " << OneLine(text) << '\n';
+}
 
 std::vector<std::string> SplitList(const std::string& text) {
   std::vector<std::string> items;
-  if (text.empty()) return items;
+  if (text.empty())
+    return items;
   size_t start = 0;
   while (true) {
     size_t comma = text.find(',', start);
     items.push_back(text.substr(start, comma - start));
-    if (comma == std::string::npos) break;
+    if (comma == std::string::npos)
+      break;
     start = comma + 1;
   }
   return items;

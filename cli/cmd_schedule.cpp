@@ -21,7 +21,8 @@ struct ScheduleOptions {
 void PrintHeats(const THeats& round, std::ostream& out) {
   for (int32_t h = 0; h < HeatCount(round); ++h) {
     const TIntArray& cars = round.Heats[h].LaneCars;
-    for (size_t l = 0; l < cars.size(); ++l) out << (l ? " " : "") << cars[l];
+    for (size_t l = 0; l < cars.size(); ++l)
+      out << (l ? " " : "") << cars[l];
     out << '\n';
   }
 }
@@ -36,16 +37,19 @@ CommandAction Setup(CLI::App& app) {
   sub->add_option("--entries", opts->entries,
                   "Comma-separated entries: racer positions from 1, 0 for an empty lane")
       ->required();
-  sub->add_option("--runs", opts->runs, "Runs in each lane")->capture_default_str();
+  sub->add_option("--runs", opts->runs, "Runs in each lane (below 1: no heats)")
+      ->capture_default_str()
+      ->check(CLI::Range(-1000, 1000));
   sub->add_option("--seed", opts->seed, "Starting value of the random generator")
       ->capture_default_str();
-  sub->footnote(
+  sub->footer(
       "Prints one line per real heat, lane 1 first, entries separated by one space.\n"
       "Only lane-rotation draws from the random generator.");
 
   return [opts]() {
     TIntArray entries;
-    for (int v : ParseIntList(opts->entries, "--entries")) entries.push_back(v);
+    for (int v : ParseIntList(opts->entries, "--entries"))
+      entries.push_back(v);
     RaceRandom random;
     random.RandomSeed = opts->seed;
     THeats round;

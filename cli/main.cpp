@@ -17,7 +17,8 @@ int main(int argc, char** argv) {
     size_t before = app.get_subcommands({}).size();
     CommandAction action = command.setup(app);
     auto subs = app.get_subcommands({});
-    if (subs.size() > before) actions.emplace_back(subs.back(), std::move(action));
+    if (subs.size() > before)
+      actions.emplace_back(subs.back(), std::move(action));
   }
 
   try {

@@ -21,7 +21,6 @@ void CheckRaceComplete(RaceState& race, RaceRandom& random, Notifier& notifier);
 bool AddTieBreakers(RaceState& race, Notifier& notifier);
 
 // The "Finals" round of the best `perGroup` cars of each group.
-THeats BuildFinals(const RaceState& race, int32_t perGroup, RaceRandom& random,
-                   Notifier& notifier);
+THeats BuildFinals(const RaceState& race, int32_t perGroup, RaceRandom& random, Notifier& notifier);
 
 }  // namespace velmora

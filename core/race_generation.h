@@ -11,8 +11,7 @@ namespace velmora {
 
 // Each entry once in every lane per run, then shuffled by random exchanges
 // within each lane.
-THeats GenerateLaneRotation(TIntArray entries, int32_t laneCount, int32_t runs,
-                            RaceRandom& random);
+THeats GenerateLaneRotation(TIntArray entries, int32_t laneCount, int32_t runs, RaceRandom& random);
 // A fixed staggered pattern: each lane starts two entries further down.
 THeats GenerateStearns(TIntArray entries, int32_t laneCount, int32_t runs);
 // The rotation without duplicates, then improved by every exchange within a

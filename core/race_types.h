@@ -81,9 +81,9 @@ struct TLane {
 };
 
 struct THeat {
-  TIntArray LaneCars;            // 1-based car positions, 0 for an empty lane
-  std::vector<Currency> Times;   // per lane, seconds
-  TIntArray Places;              // per lane once raced
+  TIntArray LaneCars;           // 1-based car positions, 0 for an empty lane
+  std::vector<Currency> Times;  // per lane, seconds
+  TIntArray Places;             // per lane once raced
   bool Raced = false;
 };
 

@@ -14,11 +14,13 @@ namespace velmora {
 
 std::string GetField(char delimiter, const std::string& line, int n) {
   std::string rest = line;
-  if (rest.empty() || rest.back() != delimiter) rest += delimiter;
+  if (rest.empty() || rest.back() != delimiter)
+    rest += delimiter;
   std::string field;
   for (int i = 0; i < n; ++i) {
     size_t at = rest.find(delimiter);
-    if (at == std::string::npos) return std::string();
+    if (at == std::string::npos)
+      return std::string();
     field = rest.substr(0, at);
     rest.erase(0, at + 1);
   }
@@ -33,12 +35,14 @@ std::vector<std::string> SplitLines(const std::string& bytes) {
     if (c == '\r' || c == '\n') {
       lines.push_back(current);
       current.clear();
-      if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+      if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+        ++i;
     } else {
       current += c;
     }
   }
-  if (!current.empty()) lines.push_back(current);
+  if (!current.empty())
+    lines.push_back(current);
   return lines;
 }
 
@@ -49,7 +53,8 @@ std::vector<std::string> ReadLines(const std::string& path) {
   }
   std::ostringstream buffer;
   buffer << in.rdbuf();
-  if (in.bad()) throw FileError("Cannot read file " + path);
+  if (in.bad())
+    throw FileError("Cannot read file " + path);
   return SplitLines(buffer.str());
 }
 
@@ -57,8 +62,10 @@ namespace {
 
 std::string FolderOf(const std::string& path) {
   size_t slash = path.find_last_of('/');
-  if (slash == std::string::npos) return ".";
-  if (slash == 0) return "/";
+  if (slash == std::string::npos)
+    return ".";
+  if (slash == 0)
+    return "/";
   return path.substr(0, slash);
 }
 
@@ -69,15 +76,16 @@ std::string FolderOf(const std::string& path) {
 }  // namespace
 
 void WriteFileAtomic(const std::string& path, const std::string& bytes) {
-  if (path.empty()) CannotCreate(path, ENOENT);
-  std::string base = path.substr(path.find_last_of('/') == std::string::npos
-                                     ? 0
-                                     : path.find_last_of('/') + 1);
+  if (path.empty())
+    CannotCreate(path, ENOENT);
+  std::string base =
+      path.substr(path.find_last_of('/') == std::string::npos ? 0 : path.find_last_of('/') + 1);
   std::string pattern = FolderOf(path) + "/." + base + ".tmp-XXXXXX";
   std::vector<char> name(pattern.begin(), pattern.end());
   name.push_back('\0');
   int fd = mkstemp(name.data());
-  if (fd < 0) CannotCreate(path, errno);
+  if (fd < 0)
+    CannotCreate(path, errno);
   // Keep the permissions an existing file had; new files get the usual ones.
   struct stat existing {};
   if (stat(path.c_str(), &existing) == 0) {
@@ -91,7 +99,8 @@ void WriteFileAtomic(const std::string& path, const std::string& bytes) {
   while (done < bytes.size()) {
     ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
     if (n < 0) {
-      if (errno == EINTR) continue;
+      if (errno == EINTR)
+        continue;
       int error = errno;
       close(fd);
       unlink(name.data());
@@ -132,8 +141,10 @@ std::vector<std::string> ScheduleFileLines(int laneCount, const std::vector<Sche
   for (const ScheduleRow& row : rows) {
     std::string line;
     for (int lane = 0; lane < laneCount; ++lane) {
-      if (lane > 0) line += ',';
-      if (lane < static_cast<int>(row.size())) line += row[lane];
+      if (lane > 0)
+        line += ',';
+      if (lane < static_cast<int>(row.size()))
+        line += row[lane];
     }
     lines.push_back(line);
   }
@@ -154,7 +165,8 @@ HeatsmithSchedule ParseHeatsmithSchedule(const std::vector<std::string>& lines) 
   HeatsmithSchedule schedule;
   schedule.LaneCount = first[6] - '0';
   schedule.HasHeats = first.compare(0, 5, "LANES") == 0;
-  if (!schedule.HasHeats) return schedule;
+  if (!schedule.HasHeats)
+    return schedule;
   for (size_t k = 1; k < lines.size(); ++k) {
     ScheduleRow row;
     for (int lane = 1; lane <= schedule.LaneCount; ++lane) {

@@ -41,8 +41,8 @@ void WriteScheduleFile(const std::string& path, int laneCount,
 
 // What Heatsmith's reader takes from a file.
 struct HeatsmithSchedule {
-  int LaneCount = 0;           // the seventh character of line 1, as a digit
-  bool HasHeats = false;       // line 1 starts with "LANES"
+  int LaneCount = 0;              // the seventh character of line 1, as a digit
+  bool HasHeats = false;          // line 1 starts with "LANES"
   std::vector<ScheduleRow> Rows;  // one per further line, LaneCount cells each
 };
 // Parses the lines of a schedule file as Heatsmith does. Throws

@@ -19,7 +19,8 @@ class RecordingNotifier : public Notifier {
   void Inform(const std::string& text) override { messages.push_back(text); }
   bool Ask(const std::string& text) override {
     questions.push_back(text);
-    if (answers.empty()) return true;
+    if (answers.empty())
+      return true;
     bool a = answers.front();
     answers.pop_front();
     return a;
