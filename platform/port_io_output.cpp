@@ -4,6 +4,8 @@
 
 namespace velmora {
 
-void PortIoOutput::PortOut(uint16_t address, uint8_t value) { ::PortOut(address, value); }
+void PortIoOutput::PortOut(uint16_t address, uint8_t value) {
+  ::PortOut(address, value);
+}
 
 }  // namespace velmora

@@ -17,7 +17,8 @@ QtTimerLink::~QtTimerLink() {
 }
 
 void QtTimerLink::Open(const std::string& name) {
-  if (port_.isOpen()) return;
+  if (port_.isOpen())
+    return;
   port_.setPortName(QString::fromStdString(name));
   port_.setBaudRate(QSerialPort::Baud9600);
   port_.setDataBits(QSerialPort::Data8);
@@ -43,18 +44,24 @@ void QtTimerLink::Open(const std::string& name) {
 
 void QtTimerLink::Close() {
   ++generation_;
-  if (port_.isOpen()) port_.close();
+  if (port_.isOpen())
+    port_.close();
   port_.clearError();
   assembler_.Clear();
   openName_.clear();
 }
 
-bool QtTimerLink::IsOpen() const { return port_.isOpen(); }
+bool QtTimerLink::IsOpen() const {
+  return port_.isOpen();
+}
 
-std::string QtTimerLink::OpenName() const { return openName_; }
+std::string QtTimerLink::OpenName() const {
+  return openName_;
+}
 
 void QtTimerLink::Send(const std::string& bytes) {
-  if (!port_.isOpen() || bytes.empty()) return;
+  if (!port_.isOpen() || bytes.empty())
+    return;
   port_.write(bytes.data(), static_cast<qint64>(bytes.size()));
   port_.flush();
 }
@@ -67,20 +74,29 @@ void QtTimerLink::PortReadyRead() {
   for (const std::string& line : lines) {
     // A handler that stops the timer closes the link: later lines of the
     // same read are not for this run any more.
-    if (generation != generation_ || !lineHandler_) return;
+    if (generation != generation_ || !lineHandler_)
+      return;
     lineHandler_(line);
   }
 }
 
 void QtTimerLink::PortErrorOccurred(QSerialPort::SerialPortError error) {
-  if (error == QSerialPort::NoError || !port_.isOpen()) return;
-  // Only a lost device ends the link; a failed modem-line call or a timeout
-  // leaves a working port.
-  if (error != QSerialPort::ResourceError && error != QSerialPort::PermissionError) return;
-  std::string message =
-      "Serial port " + openName_ + " stopped: " + port_.errorString().toStdString();
+  if (error == QSerialPort::NoError || !port_.isOpen())
+    return;
+  // A failed modem-line call or a timeout leaves a working port. A device
+  // that went away shows as a resource or read error, which Qt repeats for
+  // as long as the port stays open, so the link closes.
+  if (error != QSerialPort::ResourceError && error != QSerialPort::PermissionError &&
+      error != QSerialPort::ReadError) {
+    return;
+  }
+  // After a read error Qt's text is that of an unrelated earlier call.
+  std::string reason = error == QSerialPort::ReadError ? std::string("the device cannot be read")
+                                                       : port_.errorString().toStdString();
+  std::string message = "Serial port " + openName_ + " stopped: " + reason;
   Close();
-  if (errorHandler_) errorHandler_(message);
+  if (errorHandler_)
+    errorHandler_(message);
 }
 
 }  // namespace velmora

@@ -7,8 +7,8 @@
 namespace velmora::timersim {
 namespace {
 
-constexpr int64_t kKeyedNotFinished = 99990;   // 9.999
-constexpr int64_t kFieldNotFinished = 99999;   // 9.9999
+constexpr int64_t kKeyedNotFinished = 99990;  // 9.999
+constexpr int64_t kFieldNotFinished = 99999;  // 9.9999
 
 std::string Decimal(int64_t raw, int decimals) {
   char buffer[32];
@@ -26,7 +26,8 @@ std::string Decimal(int64_t raw, int decimals) {
 std::vector<int> FinishOrder(const HeatResult& heat, bool keyed) {
   std::vector<int> order;
   for (int l = 0; l < static_cast<int>(heat.times.size()); ++l) {
-    if (heat.times[l]) order.push_back(l);
+    if (heat.times[l])
+      order.push_back(l);
   }
   std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
     int64_t ta = *heat.times[a], tb = *heat.times[b];
@@ -40,9 +41,12 @@ std::vector<int> FinishOrder(const HeatResult& heat, bool keyed) {
 }
 
 int HexValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= '0' && c <= '9')
+    return c - '0';
+  if (c >= 'a' && c <= 'f')
+    return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F')
+    return c - 'A' + 10;
   return -1;
 }
 
@@ -53,7 +57,8 @@ bool Unescape(const std::string& text, std::string& out) {
       out += text[i];
       continue;
     }
-    if (++i >= text.size()) return false;
+    if (++i >= text.size())
+      return false;
     switch (text[i]) {
       case 'r':
         out += '\r';
@@ -70,7 +75,8 @@ bool Unescape(const std::string& text, std::string& out) {
       case 'x': {
         int hi = i + 1 < text.size() ? HexValue(text[i + 1]) : -1;
         int lo = i + 2 < text.size() ? HexValue(text[i + 2]) : -1;
-        if (hi < 0 || lo < 0) return false;
+        if (hi < 0 || lo < 0)
+          return false;
         out += static_cast<char>(hi * 16 + lo);
         i += 2;
         break;
@@ -100,7 +106,8 @@ HeatResult RandomHeat(int lanes, std::mt19937& random) {
 
 int64_t ReportedTime(TimerKind kind, const std::optional<int64_t>& time) {
   bool keyed = kind == TimerKind::MicroWizard || kind == TimerKind::SmartLine;
-  if (!time) return keyed ? kKeyedNotFinished : kFieldNotFinished;
+  if (!time)
+    return keyed ? kKeyedNotFinished : kFieldNotFinished;
   return keyed ? *time / 10 * 10 : *time;
 }
 
@@ -112,9 +119,11 @@ std::string HeatText(TimerKind kind, const HeatResult& heat, bool announceLanes)
     case TimerKind::SmartLine: {
       std::vector<int> place(lanes, 0);
       std::vector<int> order = FinishOrder(heat, true);
-      for (std::size_t k = 0; k < order.size(); ++k) place[order[k]] = static_cast<int>(k) + 1;
+      for (std::size_t k = 0; k < order.size(); ++k)
+        place[order[k]] = static_cast<int>(k) + 1;
       for (int l = 0; l < lanes; ++l) {
-        if (l) out += ' ';
+        if (l)
+          out += ' ';
         out += static_cast<char>('A' + l);
         out += '=';
         out += Decimal(ReportedTime(kind, heat.times[l]), 3);
@@ -125,7 +134,8 @@ std::string HeatText(TimerKind kind, const HeatResult& heat, bool announceLanes)
       break;
     }
     case TimerKind::TheJudge:
-      if (announceLanes) out += "Number of Lanes: " + std::to_string(lanes) + "\r\n";
+      if (announceLanes)
+        out += "Number of Lanes: " + std::to_string(lanes) + "\r\n";
       for (int l = 0; l < lanes; ++l) {
         out += "Lane " + std::to_string(l + 1) + "  " +
                Decimal(ReportedTime(kind, heat.times[l]), 4) + "\r\n";
@@ -135,14 +145,17 @@ std::string HeatText(TimerKind kind, const HeatResult& heat, bool announceLanes)
     case TimerKind::NewBoldDTX000: {
       std::vector<int> order = FinishOrder(heat, false);
       for (int l = 0; l < lanes; ++l) {
-        if (!heat.times[l]) order.push_back(l);
+        if (!heat.times[l])
+          order.push_back(l);
       }
       for (int l : order) {
-        std::string field = std::to_string(l + 1) + " " + Decimal(ReportedTime(kind, heat.times[l]), 4);
+        std::string field =
+            std::to_string(l + 1) + " " + Decimal(ReportedTime(kind, heat.times[l]), 4);
         field.resize(11, ' ');
         out += field;
       }
-      while (!out.empty() && out.back() == ' ') out.pop_back();
+      while (!out.empty() && out.back() == ' ')
+        out.pop_back();
       out += "\r\n";
       break;
     }
@@ -157,8 +170,10 @@ bool ParseCapture(const std::vector<std::string>& lines, std::vector<CaptureLine
   out.clear();
   for (std::size_t n = 0; n < lines.size(); ++n) {
     std::string line = lines[n];
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.empty() || line[0] == '#') continue;
+    if (!line.empty() && line.back() == '\r')
+      line.pop_back();
+    if (line.empty() || line[0] == '#')
+      continue;
     CaptureLine item;
     std::string text = line;
     std::size_t tab = line.find('\t');

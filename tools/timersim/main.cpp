@@ -27,13 +27,15 @@ using namespace velmora::timersim;
 using SteadyTime = std::chrono::steady_clock::time_point;
 
 volatile sig_atomic_t stopRequested = 0;
-void OnSignal(int) { stopRequested = 1; }
+void OnSignal(int) {
+  stopRequested = 1;
+}
 
 struct Options {
   TimerKind kind = TimerKind::MicroWizard;
   int lanes = 4;
-  double every = 0;      // seconds between heats; 0: on Enter only
-  double reply = 0.5;    // SmartLine: seconds from "rg" to the result
+  double every = 0;    // seconds between heats; 0: on Enter only
+  double reply = 0.5;  // SmartLine: seconds from "rg" to the result
   std::string replay;
   unsigned seed = 0;
   bool seeded = false;
@@ -167,7 +169,8 @@ void Send(const Pty& pty, const std::string& bytes) {
   while (done < bytes.size()) {
     ssize_t n = ::write(pty.master, bytes.data() + done, bytes.size() - done);
     if (n < 0) {
-      if (errno == EINTR) continue;
+      if (errno == EINTR)
+        continue;
       // Nobody reads the port and its queue is full: the heat is lost, as
       // it would be on a cable with nothing at the other end.
       std::cerr << "velmora-timersim: port queue full, " << (bytes.size() - done)
@@ -193,7 +196,8 @@ std::chrono::steady_clock::duration Seconds(double s) {
 
 int main(int argc, char** argv) {
   Options options;
-  if (!ParseOptions(argc, argv, options)) return 2;
+  if (!ParseOptions(argc, argv, options))
+    return 2;
 
   std::vector<CaptureLine> capture;
   if (!options.replay.empty()) {
@@ -204,7 +208,8 @@ int main(int argc, char** argv) {
       return 1;
     }
     std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    for (std::string line; std::getline(in, line);)
+      lines.push_back(line);
     std::string error;
     if (!ParseCapture(lines, capture, error)) {
       std::cerr << "velmora-timersim: " << options.replay << ": " << error << "\n";
@@ -213,7 +218,8 @@ int main(int argc, char** argv) {
   }
 
   Pty pty;
-  if (!OpenPty(pty)) return 1;
+  if (!OpenPty(pty))
+    return 1;
   struct sigaction action {};
   action.sa_handler = OnSignal;
   ::sigaction(SIGINT, &action, nullptr);
@@ -256,7 +262,8 @@ int main(int argc, char** argv) {
       ++replayNext;
       replayAt = replayNext < capture.size() ? now + Seconds(capture[replayNext].pause)
                                              : SteadyTime::max();
-      if (replayNext == capture.size()) std::cout << "Replay done." << std::endl;
+      if (replayNext == capture.size())
+        std::cout << "Replay done." << std::endl;
       continue;
     }
     if (now >= everyAt) {
@@ -273,7 +280,8 @@ int main(int argc, char** argv) {
     pollfd fds[2] = {{pty.master, POLLIN, 0}, {stdinOpen ? STDIN_FILENO : -1, POLLIN, 0}};
     int ready = ::poll(fds, 2, timeout);
     if (ready < 0) {
-      if (errno == EINTR) continue;
+      if (errno == EINTR)
+        continue;
       std::perror("velmora-timersim: poll");
       return 1;
     }
@@ -291,7 +299,8 @@ int main(int argc, char** argv) {
             replyAt = std::chrono::steady_clock::now() + Seconds(options.reply);
           }
         }
-        if (received.size() > 64) received.erase(0, received.size() - 2);
+        if (received.size() > 64)
+          received.erase(0, received.size() - 2);
       }
     }
     if (stdinOpen && (fds[1].revents & (POLLIN | POLLHUP))) {
@@ -299,10 +308,12 @@ int main(int argc, char** argv) {
       ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
       if (n <= 0) {
         stdinOpen = false;
-        if (stdinIsTerminal) break;  // Ctrl-D
+        if (stdinIsTerminal)
+          break;  // Ctrl-D
       } else if (capture.empty()) {
         for (ssize_t k = 0; k < n; ++k) {
-          if (buffer[k] == '\n') sendHeat();
+          if (buffer[k] == '\n')
+            sendHeat();
         }
       }
     }
