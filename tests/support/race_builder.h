@@ -25,7 +25,7 @@ inline RaceState MakeRace(int32_t racers, int32_t lanes, const std::vector<TIntA
     car.CarName = "Car " + std::to_string(i);
     car.RacerName = "Racer " + std::to_string(i);
     car.CarNumber = std::to_string(i);
-    car.Group = 0;
+    car.Group = -1;
     race.Cars.Items.push_back(car);
   }
   race.Lanes.resize(static_cast<size_t>(lanes));
