@@ -23,7 +23,8 @@ TEST_P(SimulatedHeatTest, ReadsBackAsSent) {
   for (int h = 1; h <= 40; ++h) {
     race.CurrentHeat = h;
     HeatResult heat = RandomHeat(lanes, random);
-    if (h == 1) heat.times[0].reset();  // one car that did not finish, for sure
+    if (h == 1)
+      heat.times[0].reset();  // one car that did not finish, for sure
     for (const std::string& line : assembler.Append(HeatText(kind, heat, h == 1))) {
       ParseTimerLine(race, line, raceRandom, notifier);
     }
@@ -39,12 +40,11 @@ TEST_P(SimulatedHeatTest, ReadsBackAsSent) {
   EXPECT_TRUE(notifier.messages.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryKind, SimulatedHeatTest,
-                         ::testing::Combine(::testing::Values(TimerKind::MicroWizard,
-                                                              TimerKind::SmartLine,
-                                                              TimerKind::TheJudge,
-                                                              TimerKind::NewBoldDTX000),
-                                            ::testing::Values(1, 3, 6, 8)));
+INSTANTIATE_TEST_SUITE_P(
+    EveryKind, SimulatedHeatTest,
+    ::testing::Combine(::testing::Values(TimerKind::MicroWizard, TimerKind::SmartLine,
+                                         TimerKind::TheJudge, TimerKind::NewBoldDTX000),
+                       ::testing::Values(1, 3, 6, 8)));
 
 TEST(SimulatedHeat, LooksLikeTheTimersOwnOutput) {
   HeatResult heat{{31230, 30010, std::nullopt, 30010}};
