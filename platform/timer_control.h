@@ -1,7 +1,7 @@
 // The race controller's timer steps, without the window: Start runs the
 // start devices and opens the timer port, Stop closes it, and every received
 // line is parsed into the heat on show. The main window calls these and then
-// does its own part (pictures, buttons, automatic progression, refresh).
+// does the rest (pictures, buttons, automatic progression, refresh).
 #pragma once
 
 #include <string>
