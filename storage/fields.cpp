@@ -51,6 +51,11 @@ std::vector<std::string> ReadLines(const std::string& path) {
   if (!in) {
     throw FileError("Cannot open file " + path + ": " + std::strerror(errno));
   }
+  // A folder opens like a file and reads as nothing.
+  struct stat info {};
+  if (stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
+    throw FileError("Cannot open file " + path + ": " + std::strerror(EISDIR));
+  }
   std::ostringstream buffer;
   buffer << in.rdbuf();
   if (in.bad())
@@ -78,6 +83,9 @@ std::string FolderOf(const std::string& path) {
 void WriteFileAtomic(const std::string& path, const std::string& bytes) {
   if (path.empty())
     CannotCreate(path, ENOENT);
+  // The rename below would replace a read-only file; refuse as opening it would.
+  if (access(path.c_str(), F_OK) == 0 && access(path.c_str(), W_OK) != 0)
+    CannotCreate(path, errno);
   std::string base =
       path.substr(path.find_last_of('/') == std::string::npos ? 0 : path.find_last_of('/') + 1);
   std::string pattern = FolderOf(path) + "/." + base + ".tmp-XXXXXX";
