@@ -137,7 +137,10 @@ void WriteFileAtomic(const std::string& path, const std::string& bytes) {
 void WriteLinesAtomic(const std::string& path, const std::vector<std::string>& lines) {
   std::string bytes;
   for (const std::string& line : lines) {
-    bytes += line;
+    // A line break inside a value would split its line and shift every
+    // line after it; it is written as a space.
+    for (char c : line)
+      bytes += (c == '\r' || c == '\n') ? ' ' : c;
     bytes += "\r\n";
   }
   WriteFileAtomic(path, bytes);

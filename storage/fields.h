@@ -21,7 +21,8 @@ std::vector<std::string> ReadLines(const std::string& path);
 // Splits bytes into lines by the same rule.
 std::vector<std::string> SplitLines(const std::string& bytes);
 
-// Writes `lines`, each ended by CR LF, to a temporary file in the target's
+// Writes `lines`, each ended by CR LF (a CR or LF inside a line becomes a
+// space), to a temporary file in the target's
 // folder and renames it over the target, so a failed write never destroys an
 // existing file. Throws FileError "Cannot create file PATH: REASON".
 void WriteLinesAtomic(const std::string& path, const std::vector<std::string>& lines);

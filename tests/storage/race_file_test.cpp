@@ -163,6 +163,25 @@ TEST(RaceFile, SavingOverAnExistingFileReplacesIt) {
   EXPECT_EQ(ReadBytes(dir.File("r.vsr")), ReadBytes(DataPath("two-lane.vsr")));
 }
 
+// A line break typed into a name must not split its line: the rest of the
+// file would shift and the race would not come back.
+TEST(RaceFile, LineBreaksInNamesAreSavedAsSpaces) {
+  ScratchDir dir;
+  Loaded l;
+  LoadInto(l, DataPath("two-lane.vsr"));
+  l.race.RaceName = "Spring\r\nDerby";
+  l.race.Cars.Items[0].CarName = "Bo\nlt";
+  l.race.Lanes[1].Name = "Blue\rlane";
+  SaveRace(l.race, dir.File("r.vsr"));
+  Loaded back;
+  LoadInto(back, dir.File("r.vsr"));
+  EXPECT_EQ(back.race.RaceName, "Spring  Derby");
+  EXPECT_EQ(back.race.Cars.Items[0].CarName, "Bo lt");
+  EXPECT_EQ(back.race.Lanes[1].Name, "Blue lane");
+  EXPECT_EQ(back.race.RacerCount, l.race.RacerCount);
+  EXPECT_EQ(back.race.Rounds[0].Heats.size(), l.race.Rounds[0].Heats.size());
+}
+
 TEST(RaceFile, SaveIntoAMissingFolderFailsAndNamesTheFile) {
   Loaded l;
   LoadInto(l, DataPath("two-lane.vsr"));
