@@ -1,0 +1,6 @@
+// Serial bytes through the SmartLine timer protocol on a race in progress.
+#include "timing_fuzz_race.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  return velmora::fuzzing::FuzzTimer(velmora::TimerKind::SmartLine, data, size);
+}
