@@ -6,6 +6,7 @@
 #include "integer_text.h"
 #include "race_generation.h"
 #include "schedule_import.h"
+#include "text_case.h"
 
 namespace velmora {
 namespace {
@@ -21,20 +22,6 @@ constexpr const char* kStearnsGroupTooSmall =
     "Error: Not enough Racers for Lane rotation\n\rRacer count must be 3 greater than lane count.";
 
 constexpr int32_t kWhite = 0xFFFFFF;
-
-char LowerAscii(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool SameIgnoringCase(const std::string& a, const std::string& b) {
-  if (a.size() != b.size())
-    return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (LowerAscii(a[i]) != LowerAscii(b[i]))
-      return false;
-  }
-  return true;
-}
 
 int32_t GroupOf(const std::string& text, const std::vector<std::string>& groupRows) {
   for (size_t g = 0; g < groupRows.size(); ++g) {

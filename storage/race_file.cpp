@@ -8,6 +8,7 @@
 #include "race_completion.h"
 #include "race_creation.h"
 #include "race_module.h"
+#include "text_case.h"
 
 namespace velmora {
 namespace {
@@ -46,20 +47,6 @@ std::string ValueOf(const std::string& line) {
 
 std::string From(const std::string& line, size_t index) {
   return line.size() > index ? line.substr(index) : std::string();
-}
-
-char LowerAscii(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool SameIgnoringCase(const std::string& a, const std::string& b) {
-  if (a.size() != b.size())
-    return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (LowerAscii(a[i]) != LowerAscii(b[i]))
-      return false;
-  }
-  return true;
 }
 
 // Refusals name the file and the 1-based line.

@@ -176,7 +176,7 @@ class RaceDisplayFeedTest : public QObject {
   void scoreTypeCaption() {
     QFETCH(int, scoring);
     QFETCH(QString, caption);
-    QCOMPARE(QString::fromStdString(ScoreTypeCaption(static_cast<ScoringType>(scoring))), caption);
+    QCOMPARE(QString::fromStdString(ScoreCaptionOf(static_cast<ScoringType>(scoring))), caption);
   }
 };
 

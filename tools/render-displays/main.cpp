@@ -183,7 +183,7 @@ int main(int argc, char** argv) {
   TRaceBoard board;
   TOnDeckGrid grid;
   TLeaderBox box;
-  box.SetScoreType(scoreCaption.empty() ? ScoreTypeCaption(race.ScoringType) : scoreCaption);
+  box.SetScoreType(scoreCaption.empty() ? ScoreCaptionOf(race.ScoringType) : scoreCaption);
   ShowRaceLanes(race, board, grid);
   ShowRaceHeat(race, board, grid, box);
 

@@ -46,20 +46,6 @@ void ShowLaneOnBoard(const RaceState& race, const THeat* heat, size_t lane,
 
 }  // namespace
 
-std::string ScoreTypeCaption(ScoringType scoring) {
-  switch (scoring) {
-    case ScoringType::AverageTime:
-      return "Avg Time";
-    case ScoringType::Points:
-      return "Avg Pts";
-    case ScoringType::CumulativeTime:
-      return "Avg";
-    case ScoringType::FastestTime:
-      return "Best Time";
-  }
-  return "Avg Time";
-}
-
 std::string OnDeckText(const RaceState& race, int32_t position) {
   const TCar* car = position == 0 ? nullptr : CarAt(race, position);
   if (car == nullptr) {

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "race_creation.h"  // ScoreCaptionOf: the leader box caption
 #include "race_types.h"
 
 namespace velmora {
@@ -16,10 +17,6 @@ class TLeaderBox;
 
 // Text the displays show for a lane without a car.
 inline constexpr const char* kNoCarText = "<none>";
-
-// The leader box caption of a scoring type: "Avg Time", "Avg Pts", "Avg",
-// "Best Time".
-std::string ScoreTypeCaption(ScoringType scoring);
 
 // What the on-deck grid shows for the car at a 1-based position: its car
 // name, "<Racer n>" when it has none, "<none>" for an empty lane or a
