@@ -40,7 +40,7 @@ bench: configure
 fuzz: deps
 	@CC=clang CXX=clang++ cmake -S . -B $(BUILD_FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DVELMORA_WITH_FUZZ=ON -DVELMORA_WITH_GUI=OFF -DVELMORA_WITH_BENCH=OFF >/dev/null
-	@cmake --build $(BUILD_FUZZ) -j $(JOBS)
+	@cmake --build $(BUILD_FUZZ) -j $(JOBS) --target fuzz_all
 	@bash scripts/run-fuzz $(BUILD_FUZZ) $(FUZZ_SECONDS)
 
 format:

@@ -45,7 +45,10 @@ void CheckRaceComplete(RaceState& race, RaceRandom& random, Notifier& notifier) 
   }
   if (!AddTieBreakers(race, notifier)) {
     THeats finals = BuildFinals(race, 1, random, notifier);
-    AppendRound(race, std::move(finals));
+    // Groups without racers give no finalists; an empty round would leave
+    // the race complete and grow another one at every check.
+    if (HeatCount(finals) > 0)
+      AppendRound(race, std::move(finals));
   }
 }
 

@@ -135,6 +135,23 @@ TEST(BuildFinals, EmptyGroupContributesNobody) {
   EXPECT_EQ(finalists, (TIntArray{2, 5, 7}));
 }
 
+// Found by fuzzing the race file reader: with no racer in any group the
+// finals round had no heats, so the race stayed complete and every later
+// check (each load, each recorded heat) appended one more empty round.
+TEST(CheckRaceComplete, FinalsWithoutFinalistsAppendNothing) {
+  RaceState race = ThreeGroupsWithFinals();
+  for (TCar& car : race.Cars.Items)
+    car.Group = -1;
+  RaceRandom random;
+  RecordingNotifier notifier;
+  for (int32_t h = 1; h <= 3; ++h) {
+    RecordHeatTimes(race, {Secs(3.1 + h), Secs(3.2 + h), Secs(3.3 + h)}, h, random, notifier);
+  }
+  CheckRaceComplete(race, random, notifier);
+  EXPECT_EQ(race.RoundCount, 1);
+  EXPECT_EQ(race.Rounds.size(), 1u);
+}
+
 TEST(CheckRaceComplete, RoundsGrowOnlyWhenEveryRoundIsRaced) {
   RaceState race = TenRacersRaced(kDistinct);
   race.Cars.Items[8].AverageTime = race.Cars.Items[3].AverageTime;
