@@ -1,34 +1,12 @@
 #include "schedule_import.h"
 
-#include <sys/stat.h>
-
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <sstream>
+#include "line_text.h"
 
 #include "errors.h"
 #include "integer_text.h"
 
 namespace velmora {
 namespace {
-
-// The same splitting rule as the shared field library, kept here because the
-// core links nothing but the standard library.
-std::string FieldOf(char delimiter, const std::string& line, int n) {
-  std::string rest = line;
-  if (rest.empty() || rest.back() != delimiter)
-    rest += delimiter;
-  std::string field;
-  for (int i = 0; i < n; ++i) {
-    size_t at = rest.find(delimiter);
-    if (at == std::string::npos)
-      return std::string();
-    field = rest.substr(0, at);
-    rest.erase(0, at + 1);
-  }
-  return field;
-}
 
 THeats EmptyRound() {
   THeats round;
@@ -40,7 +18,7 @@ THeats EmptyRound() {
 
 THeats ScheduleFromLines(const std::vector<std::string>& lines, Notifier& notifier) {
   std::string first = lines.empty() ? std::string() : lines[0];
-  int32_t lanes = TextToInteger(FieldOf(':', first, 2)).value_or(0);
+  int32_t lanes = TextToInteger(FieldOfLine(':', first, 2)).value_or(0);
   if (lanes < 1 || lanes > kMaxScheduleLanes) {
     notifier.Inform("Invalid Race Schedule File");
     return EmptyRound();
@@ -72,35 +50,7 @@ THeats ScheduleFromLines(const std::vector<std::string>& lines, Notifier& notifi
 }
 
 std::vector<std::string> ReadScheduleLines(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in)
-    throw FileError("Cannot open file " + path + ": " + std::strerror(errno));
-  // A folder opens like a file and reads as nothing.
-  struct stat info {};
-  if (stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
-    throw FileError("Cannot open file " + path + ": " + std::strerror(EISDIR));
-  }
-  std::ostringstream buffer;
-  buffer << in.rdbuf();
-  if (in.bad())
-    throw FileError("Cannot read file " + path);
-  const std::string bytes = buffer.str();
-  std::vector<std::string> lines;
-  std::string current;
-  for (size_t i = 0; i < bytes.size(); ++i) {
-    char c = bytes[i];
-    if (c == '\r' || c == '\n') {
-      lines.push_back(current);
-      current.clear();
-      if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
-        ++i;
-    } else {
-      current += c;
-    }
-  }
-  if (!current.empty())
-    lines.push_back(current);
-  return lines;
+  return ReadTextFileLines(path);
 }
 
 std::optional<int32_t> FitScheduleToRace(THeats& round, int32_t laneCount, int32_t racerCount) {

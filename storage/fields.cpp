@@ -1,5 +1,7 @@
 #include "fields.h"
 
+#include "line_text.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -7,60 +9,19 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 namespace velmora {
 
 std::string GetField(char delimiter, const std::string& line, int n) {
-  std::string rest = line;
-  if (rest.empty() || rest.back() != delimiter)
-    rest += delimiter;
-  std::string field;
-  for (int i = 0; i < n; ++i) {
-    size_t at = rest.find(delimiter);
-    if (at == std::string::npos)
-      return std::string();
-    field = rest.substr(0, at);
-    rest.erase(0, at + 1);
-  }
-  return field;
+  return FieldOfLine(delimiter, line, n);
 }
 
 std::vector<std::string> SplitLines(const std::string& bytes) {
-  std::vector<std::string> lines;
-  std::string current;
-  for (size_t i = 0; i < bytes.size(); ++i) {
-    char c = bytes[i];
-    if (c == '\r' || c == '\n') {
-      lines.push_back(current);
-      current.clear();
-      if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
-        ++i;
-    } else {
-      current += c;
-    }
-  }
-  if (!current.empty())
-    lines.push_back(current);
-  return lines;
+  return SplitTextLines(bytes);
 }
 
 std::vector<std::string> ReadLines(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    throw FileError("Cannot open file " + path + ": " + std::strerror(errno));
-  }
-  // A folder opens like a file and reads as nothing.
-  struct stat info {};
-  if (stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
-    throw FileError("Cannot open file " + path + ": " + std::strerror(EISDIR));
-  }
-  std::ostringstream buffer;
-  buffer << in.rdbuf();
-  if (in.bad())
-    throw FileError("Cannot read file " + path);
-  return SplitLines(buffer.str());
+  return ReadTextFileLines(path);
 }
 
 namespace {
